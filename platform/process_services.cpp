@@ -1,0 +1,54 @@
+#include "process_services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cfenv>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
+void SetCurrentFolderToProgramFolder() {
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (!folder.isEmpty()) QDir::setCurrent(folder);
+}
+
+void SetDefaultFloatingPointMode() {
+    std::fesetround(FE_TONEAREST);
+#if defined(__GLIBC__)
+    fedisableexcept(FE_ALL_EXCEPT);
+#elif defined(_MSC_VER)
+    unsigned int ignored = 0;
+    _controlfp_s(&ignored, _MCW_EM, _MCW_EM);
+#endif
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+namespace {
+
+bool RunningAsSuperuser() {
+#if defined(Q_OS_UNIX)
+    return geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+void AppendChromiumFlag(const char* flag) {
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (flags.contains(flag)) return;
+    if (!flags.isEmpty()) flags += ' ';
+    flags += flag;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+}  // namespace
+
+void PrepareWebEngine() {
+    // Chromium refuses to start as root with its sandbox.
+    if (RunningAsSuperuser()) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Without a GPU Chromium would otherwise give up on drawing the page.
+    AppendChromiumFlag("--enable-unsafe-swiftshader");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "window_description.h"
+
+// The program's start-up window and whole working surface.
+const WindowDescription& MainWindowDescription();
