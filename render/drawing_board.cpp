@@ -118,15 +118,18 @@ void DrawingBoard::CopyTo(DrawingBoard& destination, std::int32_t x, std::int32_
     destination.update();
 }
 
-void DrawingBoard::Resize(int width, int height) {
-    if (width == this->width() && height == this->height()) return;
-    QImage grown = MakeRaster(width, height);
-    const int columns = std::min(grown.width(), raster_.width());
-    const int rows = std::min(grown.height(), raster_.height());
-    for (int row = 0; row < rows; ++row)
-        std::memcpy(grown.scanLine(row), raster_.constScanLine(row), std::size_t(columns) * 4);
-    raster_ = std::move(grown);
-    resize(width, height);
+void DrawingBoard::Resize(int width, int height) { SetOuterBounds(QRect(pos(), QSize(width, height))); }
+
+void DrawingBoard::SetOuterBounds(const QRect& bounds) {
+    if (bounds.size() != size()) {
+        QImage grown = MakeRaster(bounds.width(), bounds.height());
+        const int columns = std::min(grown.width(), raster_.width());
+        const int rows = std::min(grown.height(), raster_.height());
+        for (int row = 0; row < rows; ++row)
+            std::memcpy(grown.scanLine(row), raster_.constScanLine(row), std::size_t(columns) * 4);
+        raster_ = std::move(grown);
+    }
+    if (bounds != geometry()) setGeometry(bounds);
     update();
 }
 

@@ -37,6 +37,8 @@ class DrawingBoard : public QWidget {
     void CopyTo(DrawingBoard& destination, std::int32_t x, std::int32_t y) const;
     // New outer size; the drawing survives in the top-left corner.
     void Resize(int width, int height);
+    // Moves and sizes the board in one step; a change of size goes through Resize.
+    void SetOuterBounds(const QRect& bounds);
     // The raster as the bytes of a 24-bit bitmap file; empty when it cannot be made.
     QByteArray ExportPicture() const;
 
