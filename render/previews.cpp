@@ -1,9 +1,9 @@
 #include "previews.h"
 
+#include "centring.h"
 #include "control_properties.h"
 #include "drawing_board.h"
 #include "main_window_refs.h"
-#include "real_numbers.h"
 #include "shared_lists.h"
 #include "style_table.h"
 
@@ -64,8 +64,8 @@ void RenderPreviews() {
             board->SetFontBold(false);
         }
 
-        const double x = (double(board->Width()) - double(board->TextWidth(name))) / 2.0;
-        const double y = (double(board->Height()) - double(board->TextHeight(name))) / 2.0;
-        board->WriteAt(TruncateToInt(x), TruncateToInt(y), name);
+        const std::int32_t x = CentredOffset(board->Width(), board->TextWidth(name));
+        const std::int32_t y = CentredOffset(board->Height(), board->TextHeight(name));
+        board->WriteAt(x, y, name);
     }
 }
