@@ -1,7 +1,10 @@
 #include "start_program.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLoggingCategory>
 
+#include "bundled_fonts.h"
 #include "exit_routine.h"
 #include "load_window.h"
 #include "loaded_window.h"
@@ -11,12 +14,30 @@
 #include "runtime_error.h"
 #include "shared_lists.h"
 
+namespace {
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/glyphora-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+}  // namespace
+
 void PrepareProcess() {
     PrepareWebEngine();
+    // The web engine describes its set-up on every start; that is no news for a user.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    // The desktop entry of this id gives the program its name and icon on the desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.glyphora.Glyphora"));
 }
 
 int StartProgram() {
+    // The program's services: its folder, its typefaces and icon, the owner of modal windows.
     SetCurrentFolderToProgramFolder();
+    RegisterBundledFonts();
+    QApplication::setWindowIcon(ApplicationIcon());
     CreateModalOwnerWindow();
     SetDefaultFloatingPointMode();
     CreateSharedLists();

@@ -8,6 +8,7 @@
 #include "colour_qt.h"
 #include "drawing_board.h"
 #include "file_dialog_control.h"
+#include "stand_in_fonts.h"
 #include "web_strip.h"
 #include "window_description.h"
 
@@ -21,7 +22,7 @@ namespace {
 void ApplyFont(QWidget* widget, const ControlFont& spec) {
     if (spec.family == nullptr) return;
     QFont font = widget->font();
-    font.setFamilies(QStringList{QString::fromUtf8(spec.family)});
+    font.setFamilies(FamilyWithStandIns(QString::fromUtf8(spec.family)));
     font.setPixelSize(spec.pixelHeight);
     font.setWeight(QFont::Weight(spec.weight));
     widget->setFont(font);

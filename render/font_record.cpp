@@ -1,5 +1,7 @@
 #include "font_record.h"
 
+#include "stand_in_fonts.h"
+
 #include <QStringList>
 #include <cmath>
 #include <limits>
@@ -31,7 +33,7 @@ FontRecord RecordFromDefaultFont(const QFont& defaultFont, double dotsPerInch) {
 QFont RealiseFont(const FontRecord& record, const QFont& defaultFont, double dotsPerInch) {
     if (!record.stored) return defaultFont;
     QFont font(defaultFont);
-    font.setFamilies(QStringList{record.family.ToQString()});
+    font.setFamilies(FamilyWithStandIns(record.family.ToQString()));
     const int pixels = EmHeightInPixels(record.size, dotsPerInch);
     if (pixels > 0) font.setPixelSize(pixels);
     font.setWeight(record.bold ? QFont::Bold : QFont::Normal);
