@@ -25,6 +25,7 @@ void SetDefaultFloatingPointMode() {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
+#ifdef GLYPHORA_HAVE_WEBENGINE
 namespace {
 
 bool RunningAsSuperuser() {
@@ -44,11 +45,16 @@ void AppendChromiumFlag(const char* flag) {
 }
 
 }  // namespace
+#endif
 
 void PrepareWebEngine() {
+#ifdef GLYPHORA_HAVE_WEBENGINE
     // Chromium refuses to start as root with its sandbox.
     if (RunningAsSuperuser()) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // Without a GPU Chromium would otherwise give up on drawing the page.
+    // Without a GPU the page is drawn by SwiftShader; newer Chromium wants this to allow it.
     AppendChromiumFlag("--enable-unsafe-swiftshader");
+    // The engine composes through OpenGL contexts shared with the windows. Without the
+    // engine nothing needs OpenGL, and the program does not load it.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#endif
 }

@@ -88,7 +88,9 @@ void FoundationTest::failedChecksEndTheProcessWithTheirReport() {
     QVERIFY(probe.waitForFinished(10000));
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe.exitCode(), 255);
-    QCOMPARE(QString::fromUtf8(probe.readAllStandardError()), report);
+    // An instrumented build may warn about the failed allocation before the report.
+    const QString error = QString::fromUtf8(probe.readAllStandardError());
+    QVERIFY2(error.endsWith(report), qPrintable(error));
     QVERIFY(probe.readAllStandardOutput().isEmpty());
 }
 
