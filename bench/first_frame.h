@@ -8,10 +8,13 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 // Prints "first-frame <steady clock in microseconds>" once the window named `window` has
-// painted for the first time, then "peak-rss-kib <VmHWM>" and quits after --quit-after
-// milliseconds (default 0). Install it on the application to see every window's events.
+// painted for the first time, then "peak-rss-kib <VmHWM>", "anon-rss-kib <RssAnon>" and quits after
+// --quit-after milliseconds (default 0). Install it on the application to see every window's
+// events.
 inline void ReportFirstFrame(QObject* watched, const QString& window,
                              const QStringList& arguments) {
     const qsizetype at = arguments.indexOf("--quit-after");
@@ -35,9 +38,14 @@ inline void ReportFirstFrame(QObject* watched, const QString& window,
                     QFile status("/proc/self/status");
                     if (status.open(QIODevice::ReadOnly))
                         for (const QByteArray& line : status.readAll().split('\n'))
-                            if (line.startsWith("VmHWM:"))
-                                std::printf("peak-rss-kib %s\n",
-                                            line.mid(6).trimmed().split(' ')[0].constData());
+                            for (auto [field, key] : {std::pair{"VmHWM:", "peak-rss-kib"},
+                                                      std::pair{"RssAnon:", "anon-rss-kib"}})
+                                if (line.startsWith(field))
+                                    std::printf("%s %s\n", key,
+                                                line.mid(qsizetype(std::strlen(field)))
+                                                    .trimmed()
+                                                    .split(' ')[0]
+                                                    .constData());
                     std::fflush(stdout);
                     QCoreApplication::exit(0);
                 });
