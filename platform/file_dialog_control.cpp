@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPointer>
 
 #include "file_type_filter.h"
+#include "focus_return.h"
 #include "save_file_dialog.h"
 
 namespace {
@@ -37,7 +37,7 @@ bool FileDialogControl::Open() {
     // The dialog belongs to the window the user is working in: the one Save was clicked in.
     QWidget* owner = QApplication::activeWindow();
     if (owner == nullptr) owner = qobject_cast<QWidget*>(parent());
-    const QPointer<QWidget> focus = QApplication::focusWidget();
+    const FocusReturn focusReturn(owner != nullptr ? owner->window() : nullptr);
 
     SaveFileDialog dialog(owner, settings_.pathMustExist);
     dialog.setWindowModality(Qt::WindowModal);
@@ -57,10 +57,6 @@ bool FileDialogControl::Open() {
 
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     const QStringList chosen = dialog.selectedFiles();
-    if (focus) {
-        focus->activateWindow();
-        focus->setFocus(Qt::OtherFocusReason);
-    }
     if (!confirmed || chosen.isEmpty() || chosen.first().isEmpty()) return false;
     fileName_ = Text::FromQString(QDir::toNativeSeparators(chosen.first()));
     return true;

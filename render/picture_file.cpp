@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "file_output.h"
+#include "focus_return.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ bool SavePictureOrWarn(QWidget* owner, const Text& path, const QByteArray& pictu
     } else if (WriteBytesToFile(path, picture, &reason)) {
         return true;
     }
+    const FocusReturn focusReturn(owner);
     QMessageBox::warning(owner, kBoxTitle,
                          QStringLiteral("图片没有保存到\n%1\n\n%2").arg(path.ToQString(), reason));
     return false;

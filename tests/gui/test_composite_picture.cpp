@@ -227,6 +227,7 @@ void CompositePictureTest::failedSaveWarnsAndKeepsTheOldFile() {
     QVERIFY2(warning.contains(reason), qPrintable(warning));
     QCOMPARE(ReadAll(path), QByteArray("old"));
     QCOMPARE(Entries(folder), QStringList{name});
+    QTRY_COMPARE(QApplication::focusWidget(), window_->findChild<QWidget*>("按钮2"));
 
     // The program goes on: the next save works.
     Save(dir_->filePath("next.bmp"));
