@@ -3,14 +3,6 @@
 #include <QDir>
 #include <QMessageBox>
 
-SaveFileDialog::SaveFileDialog(QWidget* owner, bool pathMustExist)
-    : QFileDialog(owner), pathMustExist_(pathMustExist) {
-    // The same dialog on every desktop, with the rules below.
-    setOption(QFileDialog::DontUseNativeDialog);
-    setAcceptMode(QFileDialog::AcceptSave);
-    setFileMode(QFileDialog::AnyFile);
-}
-
 namespace {
 
 QString MissingFolderWarning(const QString& folder) {
@@ -19,6 +11,14 @@ QString MissingFolderWarning(const QString& folder) {
 }
 
 }  // namespace
+
+SaveFileDialog::SaveFileDialog(QWidget* owner, bool pathMustExist)
+    : QFileDialog(owner), pathMustExist_(pathMustExist) {
+    // The same dialog on every desktop, with the rules below.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+}
 
 void SaveFileDialog::accept() {
     // The names the dialog would return: typed names completed with the default suffix.
