@@ -32,6 +32,12 @@ class FileDialogControl : public QObject {
     // A new copy of the confirmed full path; empty until a dialog has been confirmed.
     Text FileName() const { return fileName_; }
 
+    // Shows the save dialog modally over the active window and waits for it. True when the
+    // user confirmed a name: `fileName` then holds its full path, completed with the
+    // default extension. False on cancel, or when the dialog cannot be shown; nothing has
+    // changed then. The keyboard focus returns to where it was.
+    bool Open();
+
   protected:
     FileDialogSettings settings_;
     Text fileName_;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "build_settings.h"
+#include "composite_picture.h"
 #include "file_dialog_control.h"
 #include "main_window_refs.h"
 #include "previews.h"
@@ -57,8 +58,9 @@ const std::array<ControlRow, 20> kControls = {{
 }};
 // clang-format on
 
-const std::array<EventBinding, 1> kBindings = {{
+const std::array<EventBinding, 2> kBindings = {{
     {"按钮1", RenderPreviews},
+    {"按钮2", SaveCompositePicture},
 }};
 
 const WindowDescription kMainWindow = {

@@ -49,6 +49,8 @@ class DrawingBoardTest : public QObject {
     void copyIsClippedToTheDestination_data();
     void copyIsClippedToTheDestination();
     void resizeKeepsTheOldPixels();
+    void exportsTheRasterAsItIs_data();
+    void exportsTheRasterAsItIs();
 };
 
 void DrawingBoardTest::initTestCase() {
@@ -250,6 +252,33 @@ void DrawingBoardTest::resizeKeepsTheOldPixels() {
     QCOMPARE(board.Snapshot(), after);
     board.Resize(20, 10);
     QCOMPARE(board.Snapshot(), before.copy(0, 0, 20, 10));
+}
+
+void DrawingBoardTest::exportsTheRasterAsItIs_data() {
+    QTest::addColumn<Colour>("back");
+    QTest::addColumn<char>("pixelByte");
+    QTest::newRow("white board") << kWhite << char(0xFF);
+    QTest::newRow("black board") << kBlack << char(0x00);
+}
+
+void DrawingBoardTest::exportsTheRasterAsItIs() {
+    QFETCH(Colour, back);
+    QFETCH(char, pixelByte);
+    // Never shown: the picture comes from the raster.
+    DrawingBoard board(nullptr, 180, 100, kWhite, kBlack);
+    board.SetBackColour(back);
+    board.Clear();
+    const QByteArray picture = board.ExportPicture();
+    QCOMPARE(picture.size(), 54 + 540 * 100);
+    QCOMPARE(picture.left(2), QByteArray("BM"));
+    QCOMPARE(picture.mid(54), QByteArray(540 * 100, pixelByte));
+
+    board.SetTextColour(back ^ 0xFFFFFF);
+    board.SetFontSize(28);
+    board.WriteAt(10, 10, T("苏墨"));
+    const QByteArray drawn = board.ExportPicture();
+    QVERIFY(drawn != picture);
+    QCOMPARE(board.ExportPicture(), drawn);
 }
 
 QTEST_MAIN(DrawingBoardTest)
