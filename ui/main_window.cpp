@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "about_window.h"
 #include "build_settings.h"
 #include "file_dialog_control.h"
 #include "main_window_refs.h"
@@ -57,8 +58,10 @@ const std::array<ControlRow, 20> kControls = {{
 }};
 // clang-format on
 
-const std::array<EventBinding, 1> kBindings = {{
+const std::array<EventBinding, 3> kBindings = {{
     {"按钮1", RenderPreviews},
+    {"按钮5", OpenAboutWindow},
+    {"按钮4", OpenAboutWindow},
 }};
 
 const WindowDescription kMainWindow = {
