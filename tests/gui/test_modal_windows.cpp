@@ -138,7 +138,6 @@ void ModalWindowsTest::aboutHoldsTheMainWindowExactlyWhileOpen() {
     bool opened = false;
 
     WhileOpen(kAboutWindowNumber, [&](LoadedWindow* window) {
-        QVERIFY(window != nullptr);
         opened = true;
         about = window;
         QVERIFY(!clickReturned);
@@ -174,11 +173,9 @@ void ModalWindowsTest::fontWindowHoldsBothAndTheyCloseInReverseOrder() {
     bool aboutUsableAgain = false;
 
     WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
-        QVERIFY(about != nullptr);
         byAbout = RecordedBy(about);
         auto* download = about->findChild<QPushButton*>("按钮3");
         WhileOpen(kFontWindowNumber, [&](LoadedWindow* font) {
-            QVERIFY(font != nullptr);
             byFont = RecordedBy(font);
             QVERIFY(!main_->isEnabled());
             QVERIFY(!about->isEnabled());
@@ -225,10 +222,8 @@ void ModalWindowsTest::aWindowDisabledBeforeStaysSo() {
     QFETCH(bool, enabledBefore);
     main_->setEnabled(enabledBefore);
     bool enabledWhileOpen = true;
-    WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
-        QVERIFY(about != nullptr);
-        enabledWhileOpen = main_->isEnabled();
-    });
+    WhileOpen(kAboutWindowNumber,
+              [&](LoadedWindow* about) { enabledWhileOpen = main_->isEnabled(); });
     OpenAboutWindow();
     QVERIFY(!enabledWhileOpen);
     QCOMPARE(main_->isEnabled(), enabledBefore);
@@ -239,7 +234,6 @@ void ModalWindowsTest::reopeningGivesAFreshWindow() {
     QPointer<LoadedWindow> first;
     QPointer<QLabel> firstLabel;
     WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
-        QVERIFY(about != nullptr);
         first = about;
         firstLabel = about->findChild<QLabel*>("标签1");
         QCOMPARE(firstLabel->text(), thanks);
@@ -253,7 +247,6 @@ void ModalWindowsTest::reopeningGivesAFreshWindow() {
 
     bool checked = false;
     WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
-        QVERIFY(about != nullptr);
         auto* label = about->findChild<QLabel*>("标签1");
         QCOMPARE(label->text(), thanks);
         QCOMPARE(ControlRegistry::Find({kAboutWindowNumber, 0x1601004A}), label);
@@ -273,7 +266,6 @@ void ModalWindowsTest::aLoadedWindowIsBroughtBackNotMadeAgain() {
     bool restored = false;
     QList<LoadedWindow*> windowsWhileOpen;
     WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
-        QVERIFY(about != nullptr);
         windowsWhileOpen = LoadedWindow::All();
         // Still inside About's wait: a second modal load of it comes straight back.
         returnedAtOnce = LoadWindow(AboutWindowDescription(), nullptr, true);
@@ -311,7 +303,6 @@ void ModalWindowsTest::disabledWindowsGoOnPainting() {
     board->installEventFilter(&counter);
     bool painted = false;
     WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
-        QVERIFY(about != nullptr);
         counter.paints = 0;
         board->update();
         QTRY_VERIFY(counter.paints > 0);
@@ -335,11 +326,9 @@ void ModalWindowsTest::modalWindowsAreOwnedDialogs() {
     };
     int checked = 0;
     WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
-        QVERIFY(about != nullptr);
         ownedDialog(about, main_);
         ++checked;
         WhileOpen(kFontWindowNumber, [&](LoadedWindow* font) {
-            QVERIFY(font != nullptr);
             ownedDialog(font, about);
             ++checked;
         });
@@ -356,7 +345,6 @@ void ModalWindowsTest::withoutAWindowToOpenFromTheInvisibleOwnerOwns() {
     delete main_;
     bool owned = false;
     WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
-        QVERIFY(about != nullptr);
         QCOMPARE(about->windowHandle()->transientParent(), ModalOwnerWindow()->windowHandle());
         owned = true;
     });

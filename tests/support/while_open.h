@@ -10,9 +10,9 @@
 
 // A modal load returns only when its window has closed, so a test acts on a modal window
 // from inside its wait. WhileOpen runs `step` there as soon as the window numbered
-// `number` is shown (or with null after ten seconds), and then closes the window if the
-// step left it open, so a failed check never leaves the wait hanging. Call it before the
-// action that opens the window.
+// `number` is shown, and then closes the window if the step left it open, so a failed
+// check never leaves the wait hanging. A window that does not show within ten seconds is
+// closed without the step. Call it before the action that opens the window.
 inline void WhileOpen(std::uint32_t number, std::function<void(LoadedWindow*)> step) {
     auto* poll = new QTimer;
     poll->setInterval(10);
@@ -24,7 +24,7 @@ inline void WhileOpen(std::uint32_t number, std::function<void(LoadedWindow*)> s
         if (!shown && !deadline.hasExpired()) return;
         poll->stop();
         poll->deleteLater();
-        step(shown ? window : nullptr);
+        if (shown) step(window);
         if (LoadedWindow* left = LoadedWindow::Find(number)) left->close();
     });
     poll->start();
