@@ -16,6 +16,7 @@
 #include "font_window.h"
 #include "load_window.h"
 #include "loaded_window.h"
+#include "percent_encoded.h"
 #include "text.h"
 #include "web_strip.h"
 #include "while_open.h"
@@ -30,18 +31,6 @@ const WindowDescription& DescriptionOf(const QString& window) {
 
 QByteArray Gb18030(const char* utf8) {
     return EncodeGb18030(QString::fromUtf8(utf8));
-}
-
-// An address as a browser is given it: every byte outside ASCII percent-encoded.
-QByteArray PercentEncoded(const char* utf8) {
-    QByteArray encoded;
-    for (const char byte : QByteArray(utf8)) {
-        if (static_cast<unsigned char>(byte) < 0x80)
-            encoded += byte;
-        else
-            encoded += '%' + QByteArray::number(static_cast<unsigned char>(byte), 16).toUpper();
-    }
-    return encoded;
 }
 
 const ControlRow& RowNamed(const WindowDescription& description, const QString& name) {
