@@ -85,6 +85,7 @@ class ModalWindowsTest : public QObject {
 
   private slots:
     void initTestCase();
+    void cleanupTestCase() { ReleaseModalOwnerWindow(); }
     void init();
     void cleanup();
     void aboutHoldsTheMainWindowExactlyWhileOpen_data();
@@ -222,8 +223,7 @@ void ModalWindowsTest::aWindowDisabledBeforeStaysSo() {
     QFETCH(bool, enabledBefore);
     main_->setEnabled(enabledBefore);
     bool enabledWhileOpen = true;
-    WhileOpen(kAboutWindowNumber,
-              [&](LoadedWindow* about) { enabledWhileOpen = main_->isEnabled(); });
+    WhileOpen(kAboutWindowNumber, [&](LoadedWindow*) { enabledWhileOpen = main_->isEnabled(); });
     OpenAboutWindow();
     QVERIFY(!enabledWhileOpen);
     QCOMPARE(main_->isEnabled(), enabledBefore);
@@ -302,7 +302,7 @@ void ModalWindowsTest::disabledWindowsGoOnPainting() {
     PaintCounter counter;
     board->installEventFilter(&counter);
     bool painted = false;
-    WhileOpen(kAboutWindowNumber, [&](LoadedWindow* about) {
+    WhileOpen(kAboutWindowNumber, [&](LoadedWindow*) {
         counter.paints = 0;
         board->update();
         QTRY_VERIFY(counter.paints > 0);
