@@ -11,6 +11,7 @@
 #include "stand_in_fonts.h"
 #include "web_strip.h"
 #include "window_description.h"
+#include "wrapped_label.h"
 
 QString DisplayText(const char* utf8) {
     if (utf8 == nullptr) return {};
@@ -42,11 +43,14 @@ void SetTextColour(QWidget* widget, Colour colour) {
 }
 
 QLabel* MakeLabel(const ControlRow& row, QWidget* parent, bool transparent) {
-    auto* label = new QLabel(DisplayText(row.text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(row.look.wrap);
-    label->setAlignment(row.look.wrap ? Qt::AlignLeft | Qt::AlignTop
-                                      : Qt::AlignLeft | Qt::AlignVCenter);
+    QLabel* label = nullptr;
+    if (row.look.wrap) {
+        label = new WrappedLabel(DisplayText(row.text), parent);
+    } else {
+        label = new QLabel(DisplayText(row.text), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     SetTextColour(label, row.look.textColour);
     if (!transparent) FillWith(label, row.look.backColour);

@@ -11,51 +11,80 @@
 
 namespace {
 
-bool IsLoaded(QWidget* window) {
-    return LoadedWindow::All().contains(qobject_cast<LoadedWindow*>(window));
+// The window whose modal wait is innermost, if any.
+QPointer<LoadedWindow> currentModal;
+
+LoadedWindow* AsLoaded(QWidget* window) {
+    auto* loaded = qobject_cast<LoadedWindow*>(window);
+    return LoadedWindow::All().contains(loaded) ? loaded : nullptr;
 }
 
-// A modal window stays above the window it was opened from; failing that, it is owned
-// by the invisible owner. Either way it gets no task-bar entry.
-QWidget* OwnerForModal() {
-    if (auto* active = qobject_cast<LoadedWindow*>(QApplication::activeWindow())) return active;
-    const auto windows = LoadedWindow::All();
+// The window a modal window is opened from: the active one, where the click that opens
+// it was; else the current modal window; else the last loaded window that can take input.
+LoadedWindow* OpenerOfModal() {
+    if (LoadedWindow* active = AsLoaded(QApplication::activeWindow())) return active;
+    if (currentModal != nullptr) return currentModal;
+    const QList<LoadedWindow*> windows = LoadedWindow::All();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
-        if ((*it)->isEnabled() && (*it)->isVisible()) return *it;
-    return ModalOwnerWindow();
+        if ((*it)->isVisible() && (*it)->isEnabled()) return *it;
+    return nullptr;
+}
+
+void BringBack(LoadedWindow* window) {
+    if (window->isMinimized()) {
+        window->showNormal();
+    } else {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void WaitUntilDestroyed(LoadedWindow* window) {
+    QPointer<LoadedWindow> previous = currentModal;
+    currentModal = window;
+    QEventLoop wait;
+    QObject::connect(window, &QObject::destroyed, &wait, &QEventLoop::quit);
+    wait.exec();
+    currentModal = previous;
 }
 
 }  // namespace
 
 bool LoadWindow(const WindowDescription& description, QWidget* parent, bool modal) {
-    if (parent != nullptr && !IsLoaded(parent)) return false;
+    LoadedWindow* parentWindow = AsLoaded(parent);
+    if (parent != nullptr && parentWindow == nullptr) return false;
+    if (modal) parentWindow = nullptr;
 
     if (LoadedWindow* existing = LoadedWindow::Find(description.settings.number)) {
-        if (existing->isMinimized()) {
-            existing->showNormal();
-        } else {
-            existing->raise();
-            existing->activateWindow();
-        }
+        BringBack(existing);
         return true;
     }
 
+    // The owner keeps a window off the task bar and above the window it belongs to. A
+    // modal window belongs to the window it was opened from, or else to the invisible
+    // owner; a window of its own belongs to its parent, or to the invisible owner when it
+    // asks for no task-bar entry.
+    LoadedWindow* opener = modal ? OpenerOfModal() : nullptr;
     QWidget* owner = nullptr;
-    if (modal) {
-        owner = OwnerForModal();
-    } else if (!description.settings.taskBarEntry) {
-        owner = parent != nullptr ? parent : ModalOwnerWindow();
-    }
-    LoadedWindow* window = BuildWindow(description, owner);
+    if (modal)
+        owner = opener != nullptr ? opener : ModalOwnerWindow();
+    else if (parentWindow != nullptr)
+        owner = parentWindow;
+    else if (!description.settings.taskBarEntry)
+        owner = ModalOwnerWindow();
+
+    QPointer<LoadedWindow> window = BuildWindow(description, owner);
     if (window == nullptr) return false;
+    // Also the toolkit's own modality: it tells the desktop that the window is modal and
+    // keeps the frames of the blocked windows from passing on close requests.
+    if (modal) window->setWindowModality(Qt::ApplicationModal);
     if (description.settings.created != nullptr) description.settings.created();
+    if (window == nullptr) return true;  // its created event closed it again
     ShowLoadedWindow(window);
 
     if (modal) {
-        window->DisableOthersForModalWait();
-        QEventLoop wait;
-        QObject::connect(window, &QObject::destroyed, &wait, &QEventLoop::quit);
-        wait.exec();
+        window->DisableOthersForModalWait(opener);
+        WaitUntilDestroyed(window);
     }
     return true;
 }

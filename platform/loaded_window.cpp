@@ -32,7 +32,8 @@ LoadedWindow::LoadedWindow(const WindowDescription& description)
 }
 
 LoadedWindow::~LoadedWindow() {
-    Windows().removeOne(this);
+    // Destroyed without closing: the disabled windows still get their states back.
+    Unload();
     if (eventLoopStarted && Windows().isEmpty())
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
@@ -48,23 +49,51 @@ LoadedWindow* LoadedWindow::Find(std::uint32_t number) {
     return nullptr;
 }
 
-void LoadedWindow::DisableOthersForModalWait() {
+void LoadedWindow::DisableOthersForModalWait(LoadedWindow* opener) {
     modal_ = true;
+    opener_ = opener;
     for (LoadedWindow* other : Windows()) {
         if (other == this) continue;
         disabled_.append({other, other->isEnabled()});
-        other->setEnabled(false);
+        other->SetInputEnabled(false);
+    }
+}
+
+void LoadedWindow::SetInputEnabled(bool enabled) {
+    // The toolkit takes the focus away from a control that is disabled; remember it.
+    if (!enabled && isEnabled()) focusBeforeDisabled_ = focusWidget();
+    setEnabled(enabled);
+    if (isEnabled() && focusBeforeDisabled_ != nullptr) {
+        if (focusWidget() != focusBeforeDisabled_)
+            focusBeforeDisabled_->setFocus(Qt::ActiveWindowFocusReason);
+        focusBeforeDisabled_ = nullptr;
     }
 }
 
 void LoadedWindow::RestoreDisabledWindows() {
     for (const auto& [window, wasEnabled] : disabled_)
-        if (window) window->setEnabled(wasEnabled);
+        if (window) window->SetInputEnabled(wasEnabled);
     disabled_.clear();
     modal_ = false;
 }
 
+void LoadedWindow::Unload() {
+    if (!Windows().removeOne(this)) return;
+    if (!modal_) return;
+    RestoreDisabledWindows();
+    // The window it was opened from takes the input again, as it would from an owner.
+    if (opener_ && opener_->isVisible() && opener_->isEnabled()) {
+        opener_->raise();
+        opener_->activateWindow();
+    }
+}
+
 void LoadedWindow::closeEvent(QCloseEvent* event) {
-    if (modal_) RestoreDisabledWindows();
+    // A disabled window takes no input, and that includes the close box of its frame.
+    if (event->spontaneous() && !isEnabled()) {
+        event->ignore();
+        return;
+    }
     event->accept();
+    Unload();
 }

@@ -11,6 +11,7 @@
 #include "control_factory.h"
 #include "control_registry.h"
 #include "loaded_window.h"
+#include "task_bar_hint.h"
 #include "window_description.h"
 #include "window_placement.h"
 
@@ -80,9 +81,12 @@ LoadedWindow* BuildWindow(const WindowDescription& description, QWidget* owner) 
                              [handler = binding.clicked] { handler(); });
     }
 
+    // An owned window is a dialog that stays above its owner and has no task-bar entry
+    // of its own.
     if (owner != nullptr) {
         window->winId();
         window->windowHandle()->setTransientParent(owner->window()->windowHandle());
+        KeepOffTaskBar(window.get());
     }
     return window.release();
 }

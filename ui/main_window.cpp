@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "about_window.h"
 #include "build_settings.h"
 #include "composite_picture.h"
 #include "file_dialog_control.h"
@@ -58,9 +59,11 @@ const std::array<ControlRow, 20> kControls = {{
 }};
 // clang-format on
 
-const std::array<EventBinding, 2> kBindings = {{
+const std::array<EventBinding, 4> kBindings = {{
     {"按钮1", RenderPreviews},
     {"按钮2", SaveCompositePicture},
+    {"按钮5", OpenAboutWindow},
+    {"按钮4", OpenAboutWindow},
 }};
 
 const WindowDescription kMainWindow = {

@@ -17,8 +17,23 @@ QString Xdotool(const QStringList& arguments) {
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
+QString WindowProperty(unsigned long window, const QString& property) {
+    QProcess tool;
+    tool.start("xprop", {"-id", QString::number(window), property});
+    tool.waitForFinished(20000);
+    const QString line = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    // "NAME(TYPE) = value", "NAME(TYPE): value", or "NAME:  not found."
+    const qsizetype type = line.indexOf(')');
+    if (!line.startsWith(property + "(") || type < 0) return {};
+    return line.mid(type + 1).remove(0, 2).trimmed();
+}
+
 ProgramUnderTest::ProgramUnderTest(QString program, QStringList arguments)
     : program_(std::move(program)), arguments_(std::move(arguments)) {}
+
+void ProgramUnderTest::SetEnvironment(const QString& name, const QString& value) {
+    environment_.insert(name, value);
+}
 
 ProgramUnderTest::~ProgramUnderTest() {
     if (process_.state() != QProcess::NotRunning) {
@@ -28,9 +43,8 @@ ProgramUnderTest::~ProgramUnderTest() {
 }
 
 bool ProgramUnderTest::Start(const QString& title) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home_.path());
-    process_.setProcessEnvironment(environment);
+    environment_.insert("HOME", home_.path());
+    process_.setProcessEnvironment(environment_);
     process_.start(program_, arguments_);
     if (!process_.waitForStarted(10000)) return false;
     return WaitForWindow(title) != 0;
@@ -49,6 +63,16 @@ unsigned long ProgramUnderTest::WaitForWindow(const QString& title, int timeoutM
         QTest::qWait(100);
     }
     return 0;
+}
+
+bool ProgramUnderTest::WaitForWindowGone(const QString& title, int timeoutMs) const {
+    const QString pattern = "^" + QRegularExpression::escape(title) + "$";
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (Xdotool({"search", "--onlyvisible", "--name", pattern}).isEmpty()) return true;
+        QTest::qWait(100);
+    }
+    return false;
 }
 
 QRect ProgramUnderTest::ClientGeometry(unsigned long window) const {
@@ -101,7 +125,9 @@ void ProgramUnderTest::Close(unsigned long window) const {
     message.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection, 0, xcb_window_t(window), XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
+    // A round trip before leaving: a busy server may drop the last requests of a client
+    // that has already hung up, and the message would never arrive.
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     xcb_disconnect(connection);
     QTest::qWait(200);
 }

@@ -14,10 +14,15 @@ class ProgramUnderTest {
     explicit ProgramUnderTest(QString program, QStringList arguments = {});
     ~ProgramUnderTest();
 
+    // Sets a variable of the program's environment; call it before Start.
+    void SetEnvironment(const QString& name, const QString& value);
+
     // Starts the program and waits until a window titled exactly `title` is shown.
     bool Start(const QString& title = QStringLiteral("Glyphora  v3.0 官方正式版"));
     // The X window id of the shown window titled exactly `title`, or 0.
     unsigned long WaitForWindow(const QString& title, int timeoutMs = 15000) const;
+    // Waits until no window titled exactly `title` is shown.
+    bool WaitForWindowGone(const QString& title, int timeoutMs = 15000) const;
     // The window's client area on the screen.
     QRect ClientGeometry(unsigned long window) const;
     void Key(const QString& keys) const;
@@ -37,8 +42,12 @@ class ProgramUnderTest {
     QString program_;
     QStringList arguments_;
     QTemporaryDir home_;
+    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
     QProcess process_;
 };
 
 // Runs xdotool with the arguments; returns its standard output.
 QString Xdotool(const QStringList& arguments);
+// The value of one property of an X window as xprop prints it after "=" or ":", or empty
+// when the window does not have it.
+QString WindowProperty(unsigned long window, const QString& property);
