@@ -13,8 +13,13 @@ QByteArray EncodeGb18030(const QString& text) {
 }
 
 QString DecodeGb18030(const QByteArray& bytes) {
+    // A character cut off at the end would wait in the decoder, unseen, for bytes that
+    // never come. A zero byte, which is no part of any multibyte character, ends it as a
+    // replacement character; the zero itself is taken off again.
     QStringDecoder decoder("GB18030");
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes + '\0');
+    if (text.endsWith(QChar(0))) text.chop(1);
+    return text;
 }
 
 Text Text::FromBytes(const char* data, std::size_t length) {

@@ -4,15 +4,18 @@
 
 namespace {
 
-// Length in bytes of the GB18030 character that starts at `at`, with `left` bytes left.
-// A lead byte 0x81 to 0xFE starts a two-byte character, or a four-byte one when a digit
-// follows it; a lead byte cut off at the end stands alone.
+// Length in bytes of the GB18030 character that starts at `at`, with `left` bytes left:
+// a lead byte 0x81 to 0xFE with a trail byte 0x40 to 0xFE (not 0x7F) makes two bytes, with
+// a digit, a byte 0x81 to 0xFE and a digit it makes four. Any other byte, a malformed
+// sequence included, stands alone, so a bar after a stray lead byte still splits.
 qsizetype CharacterLength(const char* at, qsizetype left) {
-    const auto lead = uchar(at[0]);
-    if (lead < 0x81 || lead == 0xFF || left < 2) return 1;
-    const auto second = uchar(at[1]);
-    if (second >= '0' && second <= '9') return std::min<qsizetype>(4, left);
-    return 2;
+    auto byte = [at](int i) { return uchar(at[i]); };
+    auto digit = [](uchar b) { return b >= '0' && b <= '9'; };
+    auto high = [](uchar b) { return b >= 0x81 && b <= 0xFE; };
+    if (!high(byte(0)) || left < 2) return 1;
+    if (byte(1) >= 0x40 && byte(1) <= 0xFE && byte(1) != 0x7F) return 2;
+    if (left >= 4 && digit(byte(1)) && high(byte(2)) && digit(byte(3))) return 4;
+    return 1;
 }
 
 bool IsWhiteSpace(char byte) {

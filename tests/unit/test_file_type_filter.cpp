@@ -62,6 +62,11 @@ void FileTypeFilterTest::barByteInsideACharacterNeverSplits() {
     QCOMPARE(ParseFileFilter(Utf8("A|亅|")), (FileTypes{FileType{"A", "亅"}}));
     // A lead byte cut off at the end stands alone.
     QCOMPARE(ParseFileFilter(Text::FromBytes(QByteArray("A|*.a|\x81"))), (FileTypes{{"A", "*.a"}}));
+    // So does a lead byte that starts no valid character: the bar after it still splits
+    // (found by fuzzing; a digit after a lead byte was taken for a four-byte character).
+    const QList<FileType> stray = ParseFileFilter(Text::FromBytes(QByteArray("a\xE4" "18|*.a")));
+    QCOMPARE(stray.size(), 1);
+    QCOMPARE(stray[0].pattern, QString("*.a"));
 }
 
 void FileTypeFilterTest::initialEntry_data() {

@@ -29,6 +29,7 @@ class FoundationTest : public QObject {
     void textsAreGb18030Bytes_data();
     void textsAreGb18030Bytes();
     void charactersOutsideGbkSurviveTheRoundTrip();
+    void aCharacterCutOffAtTheEndIsNotDropped();
     void textCopiesAreDeepAndAbsentReadsEmpty();
     void exitRoutineRunsOnceAndCanBeDropped();
     void sharedListsReleaseTheirTexts();
@@ -167,6 +168,14 @@ void FoundationTest::charactersOutsideGbkSurviveTheRoundTrip() {
         QVERIFY(!converted.Bytes().contains('?'));
         QCOMPARE(converted.ToQString(), rare);
     }
+}
+
+void FoundationTest::aCharacterCutOffAtTheEndIsNotDropped() {
+    // Found by fuzzing the filter parser: a lead byte at the very end used to vanish.
+    QCOMPARE(Text::FromBytes("\x97", 1).ToQString(), QString(QChar(0xFFFD)));
+    const QString cutFourByte = Text::FromBytes("a\x95\x32", 3).ToQString();
+    QVERIFY(cutFourByte.startsWith('a') && cutFourByte.contains(QChar(0xFFFD)));
+    QCOMPARE(Text::FromBytes("\xCB\xD5", 2).ToQString(), QString("苏"));
 }
 
 void FoundationTest::textCopiesAreDeepAndAbsentReadsEmpty() {
