@@ -20,12 +20,12 @@ QString DisplayText(const char* utf8) {
 
 namespace {
 
-void ApplyFont(QWidget* widget, const ControlFont& spec) {
-    if (spec.family == nullptr) return;
+void ApplyFont(QWidget* widget, const ControlFont& given) {
+    if (given.family == nullptr) return;
     QFont font = widget->font();
-    font.setFamilies(FamilyWithStandIns(QString::fromUtf8(spec.family)));
-    font.setPixelSize(spec.pixelHeight);
-    font.setWeight(QFont::Weight(spec.weight));
+    font.setFamilies(FamilyWithStandIns(QString::fromUtf8(given.family)));
+    font.setPixelSize(given.pixelHeight);
+    font.setWeight(QFont::Weight(given.weight));
     widget->setFont(font);
 }
 
