@@ -2,6 +2,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "files_on_disk.h"
+
 #include "linux_faults.h"
 #include "program_under_test.h"
 
@@ -15,21 +17,6 @@ const QString kFailureTitle = QStringLiteral("保存图片");
 constexpr qsizetype kPictureSize = 54 + 3 * 360 * 300;
 // The centre of 按钮2 "保存图片" in the main window's client area.
 constexpr QPoint kSaveButton(200 + 48, 35 + 12);
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QStringList Entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 int VisibleWindowsTitled(const QString& title) {
     const QString found = Xdotool(

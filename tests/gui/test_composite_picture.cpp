@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "files_on_disk.h"
+
 #include "control_properties.h"
 #include "drawing_board.h"
 #include "linux_faults.h"
@@ -22,21 +24,6 @@ namespace {
 
 constexpr qsizetype kPictureSize = 54 + 3 * 360 * 300;
 const QList<ControlRef> kBoards = {画板1, 画板2, 画板3, 画板4, 画板5, 画板6};
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QStringList Entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 // The picture as the board it was copied from holds it: board i at column (i - 1) % 2
 // and row (i - 1) / 2.

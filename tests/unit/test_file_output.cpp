@@ -4,8 +4,10 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
 #include <cerrno>
 #include <cstring>
+#include "files_on_disk.h"
 
 #include "file_output.h"
 #include "linux_faults.h"
@@ -19,23 +21,6 @@ namespace {
 // The size of the one picture the program saves: 54 + 3 × 360 × 300 bytes.
 constexpr qsizetype kPictureSize = 54 + 3 * 360 * 300;
 constexpr qint64 kPage = 4096;
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// Every entry of a folder, hidden ones included: a temporary file left behind shows here.
-QStringList Entries(const QString& folder) {
-    return QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 QByteArray Pattern(qsizetype size, char seed) {
     QByteArray bytes(size, '\0');
