@@ -1,4 +1,6 @@
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,9 +76,13 @@ void SavingTest::ClickSave(ProgramUnderTest& program, QPoint client) {
 }
 
 void SavingTest::ChooseInDialog(ProgramUnderTest& program, const QString& typed) {
-    // The name field has the focus; select what it holds so the typing replaces it.
+    // The name field has the focus; select what it holds so the name replaces it. The name
+    // is pasted: xdotool types characters beyond the keyboard map by remapping a key for
+    // each, which a busy X server now and then turns into another character.
+    QGuiApplication::clipboard()->setText(typed);
     program.Key("ctrl+a");
-    program.Type(typed);
+    program.Key("ctrl+v");
+    QTest::qWait(100);
     program.Key("Return");
 }
 
