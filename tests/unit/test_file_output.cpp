@@ -48,6 +48,7 @@ class FileOutputTest : public QObject {
     void writesExactlyTheArraysInOrder_data();
     void writesExactlyTheArraysInOrder();
     void pathsKeepEveryCharacter();
+    void pathsLongerThan259BytesAreWritten();
     void emptyPathTouchesNothing();
     void failureLeavesTheTargetAsItWas_data();
     void failureLeavesTheTargetAsItWas();
@@ -108,6 +109,20 @@ void FileOutputTest::pathsKeepEveryCharacter() {
     QVERIFY(WriteBytesToFile(PathText(folder + "/" + name), QByteArray("BM")));
     QCOMPARE(Entries(folder), QStringList{name});
     QCOMPARE(ReadAll(folder + "/" + name), QByteArray("BM"));
+}
+
+void FileOutputTest::pathsLongerThan259BytesAreWritten() {
+    // Folders of 80 characters each (240 bytes on disk, 160 as GBK), 480 bytes and more.
+    QString folder = dir_->path();
+    for (int depth = 0; depth < 3; ++depth) {
+        folder += "/" + QString("签").repeated(80);
+        QVERIFY(QDir().mkpath(folder));
+    }
+    const QString path = folder + "/签名.bmp";
+    QVERIFY(EncodeGb18030(path).size() > 480);
+    QString reason;
+    QVERIFY2(WriteBytesToFile(PathText(path), QByteArray("BM"), &reason), qPrintable(reason));
+    QCOMPARE(ReadAll(path), QByteArray("BM"));
 }
 
 void FileOutputTest::emptyPathTouchesNothing() {
