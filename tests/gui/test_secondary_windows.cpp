@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QtTest>
 
+#include "desktop_catcher.h"
+
 #include "about_window.h"
 #include "build_settings.h"
 #include "control_factory.h"
@@ -44,17 +46,6 @@ QString FocusName() {
     return focus != nullptr ? focus->objectName() : QString();
 }
 
-// What the desktop is handed, caught where the toolkit hands addresses to its handlers.
-class Desktop : public QObject {
-    Q_OBJECT
-
-  public:
-    QList<QByteArray> opened;
-
-  public slots:
-    void Open(const QUrl& url) { opened.append(url.toEncoded()); }
-};
-
 }  // namespace
 
 class SecondaryWindowsTest : public QObject {
@@ -88,7 +79,7 @@ class SecondaryWindowsTest : public QObject {
   private:
     LoadedWindow* Load(const QString& window);
 
-    Desktop desktop_;
+    DesktopCatcher desktop_;
 };
 
 void SecondaryWindowsTest::initTestCase() {

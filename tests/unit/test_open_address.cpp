@@ -1,19 +1,9 @@
 #include <QDesktopServices>
 #include <QtTest>
 
+#include "desktop_catcher.h"
+
 #include "open_address.h"
-
-// What the desktop is handed, caught where the toolkit hands addresses to the desktop's
-// handlers: a handler registered for a scheme takes the place of the desktop's own.
-class Desktop : public QObject {
-    Q_OBJECT
-
-  public:
-    QList<QByteArray> opened;
-
-  public slots:
-    void Open(const QUrl& url) { opened.append(url.toEncoded()); }
-};
 
 class OpenAddressTest : public QObject {
     Q_OBJECT
@@ -29,7 +19,7 @@ class OpenAddressTest : public QObject {
     void eachCallOpensOnceMore();
 
   private:
-    Desktop desktop_;
+    DesktopCatcher desktop_;
 };
 
 void OpenAddressTest::initTestCase() {
